@@ -1,0 +1,75 @@
+#pragma once
+
+#include "clock/system_time.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <time.h>
+
+// Helpers shared by the tests of the clock and of the window.
+namespace orvelle::testing {
+
+// Reads "YYYY-MM-DD hh:mm:ss.mmm" (the time may be left off) as the record it names, unchecked.
+inline SYSTEMTIME Record(const char* text) {
+    unsigned y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, ms = 0;
+    if (std::sscanf(text, "%u-%u-%u %u:%u:%u.%u", &y, &mo, &d, &h, &mi, &s, &ms) < 3)
+        throw std::invalid_argument(text);
+    return {static_cast<std::uint16_t>(y),
+            static_cast<std::uint16_t>(mo),
+            0,
+            static_cast<std::uint16_t>(d),
+            static_cast<std::uint16_t>(h),
+            static_cast<std::uint16_t>(mi),
+            static_cast<std::uint16_t>(s),
+            static_cast<std::uint16_t>(ms)};
+}
+
+inline UtcTime Utc(const char* text) {
+    const auto t = UtcTimeOf(Record(text));
+    if (!t)
+        throw std::invalid_argument(text);
+    return *t;
+}
+
+inline std::string Text(const SYSTEMTIME& r) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%04u-%02u-%02u %02u:%02u:%02u.%03u (dow %u)", r.wYear,
+                  r.wMonth, r.wDay, r.wHour, r.wMinute, r.wSecond, r.wMilliseconds, r.wDayOfWeek);
+    return buffer;
+}
+
+// Sets TZ for the life of the object and puts the old value back after it.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* tz) {
+        if (const char* old = std::getenv("TZ"))
+            old_ = old;
+        setenv("TZ", tz, 1);
+        tzset();
+    }
+    ~ScopedTimeZone() {
+        if (old_)
+            setenv("TZ", old_->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+    ScopedTimeZone(const ScopedTimeZone&) = delete;
+    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+
+private:
+    std::optional<std::string> old_;
+};
+
+} // namespace orvelle::testing
+
+namespace orvelle {
+// Lets GoogleTest print a record readably in a failure message.
+inline void PrintTo(const SYSTEMTIME& r, std::ostream* os) {
+    *os << testing::Text(r);
+}
+} // namespace orvelle

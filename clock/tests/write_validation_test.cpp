@@ -1,0 +1,129 @@
+#include "clock/clock.h"
+#include "clock/simulated_clock.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+namespace orvelle {
+namespace {
+
+using testing::Record;
+using testing::Utc;
+
+// An oracle for the calendar that shares nothing with the code under test: the leap rule written
+// out, and the C library's timegm for the instant.
+bool IsLeapYear(unsigned y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+unsigned DaysInMonth(unsigned y, unsigned m) {
+    static constexpr unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && IsLeapYear(y) ? 29 : kDays[m - 1];
+}
+
+TEST(RealDateTime, AgreesWithTheCalendarForEveryDayOfFourCenturies) {
+    for (unsigned y = 1900; y <= 2300; ++y) {
+        for (unsigned m = 0; m <= 13; ++m) {
+            for (unsigned d = 0; d <= 32; ++d) {
+                const SYSTEMTIME r{static_cast<std::uint16_t>(y),
+                                   static_cast<std::uint16_t>(m),
+                                   0,
+                                   static_cast<std::uint16_t>(d),
+                                   12,
+                                   34,
+                                   56,
+                                   789};
+                const bool real = m >= 1 && m <= 12 && d >= 1 && d <= DaysInMonth(y, m);
+                ASSERT_EQ(IsRealDateTime(r), real) << testing::Text(r);
+                if (!real)
+                    continue;
+                std::tm tm{};
+                tm.tm_year = static_cast<int>(y) - 1900;
+                tm.tm_mon = static_cast<int>(m) - 1;
+                tm.tm_mday = static_cast<int>(d);
+                tm.tm_hour = 12;
+                tm.tm_min = 34;
+                tm.tm_sec = 56;
+                const auto expected = std::chrono::sys_seconds{std::chrono::seconds{timegm(&tm)}} +
+                                      std::chrono::milliseconds{789};
+                ASSERT_EQ(UtcTimeOf(r), expected) << testing::Text(r);
+                ASSERT_EQ(RecordOf(expected).wDayOfWeek, tm.tm_wday) << testing::Text(r);
+            }
+        }
+    }
+}
+
+// A fixture with a clock that stands still, so that "left exactly as it was" is exact.
+class WriteUtcClockTest : public ::testing::Test {
+protected:
+    const UtcTime start = Utc("2026-12-11 14:15:16.170");
+    SimulatedClock backend{start, SimulatedClock::Flow::Frozen};
+    Clock clock{backend};
+};
+
+struct RefusedCase {
+    const char* name;
+    friend void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.name; }
+    SYSTEMTIME record;
+};
+
+class RefusedRecordTest : public WriteUtcClockTest,
+                          public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedRecordTest, LeavesTheClockExactlyAsItWas) {
+    clock.WriteUtcClock(GetParam().record);
+    EXPECT_EQ(backend.now(), start);
+}
+
+SYSTEMTIME With(const char* text, DateField field, std::uint16_t value) {
+    SYSTEMTIME r = Record(text);
+    r.*field = value;
+    return r;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, RefusedRecordTest,
+    ::testing::Values(RefusedCase{"Day32", Record("2026-01-32 10:00:00.000")},
+                      RefusedCase{"Day0", Record("2026-01-00 10:00:00.000")},
+                      RefusedCase{"Month13", Record("2026-13-01 10:00:00.000")},
+                      RefusedCase{"Month0", Record("2026-00-01 10:00:00.000")},
+                      RefusedCase{"April31", Record("2026-04-31 10:00:00.000")},
+                      RefusedCase{"February29OfACommonYear", Record("2011-02-29 10:00:00.000")},
+                      RefusedCase{"February29Of1900", Record("1900-02-29 10:00:00.000")},
+                      RefusedCase{"Hour24", Record("2026-06-01 24:00:00.000")},
+                      RefusedCase{"HourWrappedBelowZero",
+                                  With("2026-06-01 10:00:00.000", &SYSTEMTIME::wHour, 65534)},
+                      RefusedCase{"Minute60", Record("2026-06-01 10:60:00.000")},
+                      RefusedCase{"Second60", Record("2026-06-01 10:00:60.000")},
+                      RefusedCase{"Millisecond1000", Record("2026-06-01 10:00:00.1000")},
+                      RefusedCase{"YearBeforeTheClocksRange", Record("1969-12-31 23:59:59.999")},
+                      RefusedCase{"YearAfterTheClocksRange", Record("10000-01-01 00:00:00.000")},
+                      RefusedCase{"YearWrappedBelowZero",
+                                  With("2026-06-01 10:00:00.000", &SYSTEMTIME::wYear, 65535)},
+                      RefusedCase{"AllZero", SYSTEMTIME{}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WriteUtcClockTest, SetsARealRecordToTheMillisecond) {
+    clock.WriteUtcClock(Record("2000-02-29 23:59:59.999"));
+    EXPECT_EQ(backend.now(), Utc("2000-02-29 23:59:59.999"));
+}
+
+TEST_F(WriteUtcClockTest, IgnoresAWrongDayOfWeek) {
+    SYSTEMTIME r = Record("2001-01-01 08:00:00.000"); // a Monday
+    r.wDayOfWeek = 4;
+    clock.WriteUtcClock(r);
+    EXPECT_EQ(backend.now(), Utc("2001-01-01 08:00:00.000"));
+    EXPECT_EQ(clock.ReadUtcClock().wDayOfWeek, 1);
+}
+
+TEST_F(WriteUtcClockTest, TakesBothEndsOfTheClocksRange) {
+    clock.WriteUtcClock(Record("1970-01-01 00:00:00.000"));
+    EXPECT_EQ(backend.now(), SimulatedClock::kDefaultRange.earliest);
+    clock.WriteUtcClock(Record("9999-12-31 23:59:59.999"));
+    EXPECT_EQ(backend.now(), SimulatedClock::kDefaultRange.latest);
+}
+
+} // namespace
+} // namespace orvelle

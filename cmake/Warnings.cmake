@@ -1,0 +1,18 @@
+# Project-wide compiler settings, applied to every target of this tree.
+if(MSVC)
+    add_compile_options(/W4 /permissive-)
+    if(ORVELLE_WERROR)
+        add_compile_options(/WX)
+    endif()
+else()
+    add_compile_options(-Wall -Wextra -Wpedantic)
+    if(ORVELLE_WERROR)
+        add_compile_options(-Werror)
+    endif()
+endif()
+
+if(ORVELLE_SANITIZE)
+    set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_compile_options(${sanitizers})
+    add_link_options(${sanitizers})
+endif()
