@@ -23,7 +23,9 @@ fi
 
 # From here on inside the virtual display: start the demo, wait for its window, grab it.
 demo="$2/app/orvelle-demo"
-"$demo" &
+# One locale for every run, so the picture changes only with the date: US short dates, weeks
+# from Sunday. Qt reads the name alone; the C library need not have the locale installed.
+LC_ALL="" LANG=en_US.UTF-8 "$demo" &
 demo_pid=$!
 trap 'kill "$demo_pid" 2>/dev/null || true' EXIT
 window=""
