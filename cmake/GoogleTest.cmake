@@ -8,3 +8,11 @@ else()
     find_package(GTest REQUIRED)
 endif()
 include(GoogleTest)
+
+# Whether test programs built here can run on this machine: natively, or through the cross
+# build's emulator.
+if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
+    set(ORVELLE_CAN_RUN_TESTS OFF)
+else()
+    set(ORVELLE_CAN_RUN_TESTS ON)
+endif()

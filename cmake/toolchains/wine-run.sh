@@ -6,7 +6,7 @@
 # output (ctest) would wait for them forever: they are started here first, detached.
 set -eu
 loader=$1
-export WINEPREFIX=$2
+export WINEPREFIX="$2"
 shift 2
 export WINEDEBUG=-all
 # Debian keeps the 64-bit loader out of PATH.
