@@ -4,8 +4,9 @@
 
 namespace orvelle {
 
-// How far the machine's local time is ahead of UTC at `t`, by the C library's zone rules: TZ
-// when it is set, the system zone otherwise, daylight saving included. TZ is read anew on
+// How far the machine's local time is ahead of UTC at `t`, daylight saving included. On POSIX
+// systems by the C library's zone rules: TZ when it is set, the system zone otherwise. On
+// Windows by the system's time zone setting, which TZ does not change. The zone is read anew on
 // every call, so a change of zone shows at once.
 std::chrono::seconds SystemUtcOffset(UtcTime t);
 

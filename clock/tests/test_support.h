@@ -42,6 +42,7 @@ inline std::string Text(const SYSTEMTIME& r) {
     return buffer;
 }
 
+#ifndef _WIN32
 // Sets TZ for the life of the object and puts the old value back after it.
 class ScopedTimeZone {
 public:
@@ -61,9 +62,36 @@ public:
     ScopedTimeZone(const ScopedTimeZone&) = delete;
     ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
 
+    // Whether the machine's local time now follows the zone: always, where TZ can be changed.
+    bool inForce() const { return true; }
+    std::string whyNot() const { return {}; }
+
 private:
     std::optional<std::string> old_;
 };
+#else
+// Windows takes its zone when the process starts and no later change of TZ moves it, so here
+// the zone is in force only in a process started with TZ set to it (under wine, which maps TZ
+// to a Windows zone); a test skips where it is not.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* tz)
+        : tz_(tz) {}
+    ScopedTimeZone(const ScopedTimeZone&) = delete;
+    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+
+    bool inForce() const {
+        const char* started = std::getenv("TZ");
+        return started != nullptr && tz_ == started;
+    }
+    std::string whyNot() const {
+        return "needs a process started with TZ=" + tz_ + "; Windows fixes its zone at start";
+    }
+
+private:
+    std::string tz_;
+};
+#endif
 
 } // namespace orvelle::testing
 

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace orvelle {
 namespace {
@@ -13,7 +16,39 @@ using testing::Record;
 using testing::Utc;
 
 // An oracle for the calendar that shares nothing with the code under test: the leap rule written
-// out, and the C library's timegm for the instant.
+// out, and the instant with its day of the week by the C library's timegm, or on Windows, which
+// has no timegm, by the system's own calendar.
+struct OracleInstant {
+    std::chrono::sys_seconds instant;
+    int dayOfWeek;
+};
+
+OracleInstant Oracle(unsigned y, unsigned m, unsigned d, unsigned h, unsigned mi, unsigned s) {
+#ifndef _WIN32
+    std::tm tm{};
+    tm.tm_year = static_cast<int>(y) - 1900;
+    tm.tm_mon = static_cast<int>(m) - 1;
+    tm.tm_mday = static_cast<int>(d);
+    tm.tm_hour = static_cast<int>(h);
+    tm.tm_min = static_cast<int>(mi);
+    tm.tm_sec = static_cast<int>(s);
+    const std::time_t t = timegm(&tm);
+    return {std::chrono::sys_seconds{std::chrono::seconds{t}}, tm.tm_wday};
+#else
+    const auto word = [](unsigned v) { return static_cast<WORD>(v); };
+    const ::SYSTEMTIME record{word(y), word(m), 0, word(d), word(h), word(mi), word(s), 0};
+    FILETIME ticks{};
+    ::SYSTEMTIME back{};
+    if (!SystemTimeToFileTime(&record, &ticks) || !FileTimeToSystemTime(&ticks, &back))
+        throw std::invalid_argument("no such date");
+    // 100-nanosecond ticks since 1 January 1601.
+    const auto since1601 = std::chrono::seconds{
+        ((std::uint64_t{ticks.dwHighDateTime} << 32) | ticks.dwLowDateTime) / 10'000'000};
+    return {std::chrono::sys_seconds{since1601 - std::chrono::seconds{11'644'473'600}},
+            back.wDayOfWeek};
+#endif
+}
+
 bool IsLeapYear(unsigned y) {
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
 }
@@ -39,17 +74,10 @@ TEST(RealDateTime, AgreesWithTheCalendarForEveryDayOfFourCenturies) {
                 ASSERT_EQ(IsRealDateTime(r), real) << testing::Text(r);
                 if (!real)
                     continue;
-                std::tm tm{};
-                tm.tm_year = static_cast<int>(y) - 1900;
-                tm.tm_mon = static_cast<int>(m) - 1;
-                tm.tm_mday = static_cast<int>(d);
-                tm.tm_hour = 12;
-                tm.tm_min = 34;
-                tm.tm_sec = 56;
-                const auto expected = std::chrono::sys_seconds{std::chrono::seconds{timegm(&tm)}} +
-                                      std::chrono::milliseconds{789};
+                const OracleInstant oracle = Oracle(y, m, d, 12, 34, 56);
+                const auto expected = oracle.instant + std::chrono::milliseconds{789};
                 ASSERT_EQ(UtcTimeOf(r), expected) << testing::Text(r);
-                ASSERT_EQ(RecordOf(expected).wDayOfWeek, tm.tm_wday) << testing::Text(r);
+                ASSERT_EQ(RecordOf(expected).wDayOfWeek, oracle.dayOfWeek) << testing::Text(r);
             }
         }
     }
