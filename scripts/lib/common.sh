@@ -5,8 +5,11 @@ ORVELLE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # The packages that building the program needs.
 ORVELLE_BUILD_PACKAGES=(cmake make g++ qt6-base-dev tzdata fonts-dejavu-core)
 
-# What the tests need beyond that.
-ORVELLE_TEST_PACKAGES=(libgtest-dev libcap2-bin)
+# What the tests need beyond that: GoogleTest, capsh, and for the tests that set a real clock
+# the throwaway virtual machine (QEMU, a static busybox for its init, cpio and xz to build its
+# boot files; its kernel is downloaded by vm/run-guest.sh) and libcap to drop the right there.
+ORVELLE_TEST_PACKAGES=(libgtest-dev libcap2-bin qemu-system-x86 busybox-static cpio xz-utils
+    pkg-config libcap-dev)
 
 say() { printf '%s\n' "$*" >&2; }
 die() { say "$*"; exit 1; }
