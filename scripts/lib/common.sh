@@ -2,14 +2,17 @@
 
 ORVELLE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# The packages that building the program needs.
-ORVELLE_BUILD_PACKAGES=(cmake make g++ qt6-base-dev tzdata fonts-dejavu-core)
+# The packages that building the program needs. The Linux clock backend links libcap (is the
+# right to set the clock held?) and libsystemd (to ask systemd-timedated when it is not).
+ORVELLE_BUILD_PACKAGES=(cmake make g++ qt6-base-dev tzdata fonts-dejavu-core pkg-config libcap-dev
+    libsystemd-dev)
 
 # What the tests need beyond that: GoogleTest, capsh, and for the tests that set a real clock
-# the throwaway virtual machine (QEMU, a static busybox for its init, cpio and xz to build its
-# boot files; its kernel is downloaded by vm/run-guest.sh) and libcap to drop the right there.
-ORVELLE_TEST_PACKAGES=(libgtest-dev libcap2-bin qemu-system-x86 busybox-static cpio xz-utils
-    pkg-config libcap-dev)
+# the throwaway virtual machine: QEMU, a static busybox for its init, cpio and xz to build its
+# boot files (its kernel is downloaded by vm/run-guest.sh), and the system bus, systemd-timedated
+# and polkitd that run inside it, never on this machine.
+ORVELLE_TEST_PACKAGES=(libgtest-dev libcap2-bin qemu-system-x86 busybox-static cpio xz-utils dbus
+    systemd polkitd)
 
 say() { printf '%s\n' "$*" >&2; }
 die() { say "$*"; exit 1; }

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "clock/system_time.h"
+#include "clock/clock.h"
+#include "clock/system_clock.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <sys/capability.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -53,22 +56,82 @@ inline constexpr milliseconds kReadingSlack{20};
 // How far a clock just set may be from where it was put when it is read back.
 inline constexpr milliseconds kSetSlack{250};
 
-// Runs `body` in a child process after `prepare`, and gives the child's exit status, or -1 when
-// it did not exit normally. For what must not happen in the test process itself, such as giving
-// up the right to set the clock.
+// The exit status of a child whose `prepare` failed.
+inline constexpr int kNotPrepared = 100;
+
+// Whether the clock was just put at `target`: no earlier, and no later than it has had time to be.
+inline bool ClockIsAt(UtcTime target, milliseconds slack = kSetSlack) {
+    const auto off = KernelNow() - target;
+    return off >= 0ms && off <= slack;
+}
+
+// Runs `body` in a child process after `prepare`, and gives the child's exit status (body's
+// result), or -1 when it did not exit normally. For what must not happen in the test process
+// itself, such as giving up the right to set the clock.
 template <typename Prepare, typename Body>
 int InChildProcess(Prepare prepare, Body body) {
     const pid_t pid = fork();
     if (pid == 0) {
         if (!prepare())
-            _exit(100);
-        body();
-        _exit(0);
+            _exit(kNotPrepared);
+        _exit(body());
     }
     int status = 0;
     if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
         return -1;
     return WEXITSTATUS(status);
 }
+
+// Every case starts from the same known instant, set by clock_settime itself.
+class KernelClockTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetKernelClock(kStart); }
+
+    static inline const UtcTime kStart = orvelle::testing::Utc("2026-12-11 14:15:16.170");
+
+    static void ExpectLeftAsItWas(nanoseconds offsetBefore) {
+        EXPECT_LE(abs(WallOffset() - offsetBefore), kReadingSlack)
+            << "the clock moved: it now reads " << orvelle::testing::Text(RecordOf(KernelNow()));
+    }
+
+    static void ExpectAt(UtcTime target) {
+        EXPECT_TRUE(ClockIsAt(target))
+            << "the clock reads " << orvelle::testing::Text(RecordOf(KernelNow())) << ", not "
+            << orvelle::testing::Text(RecordOf(target));
+    }
+
+    Clock clock{SystemClock()};
+};
+
+// Whether the kernel now refuses this process's clock_settime; a case that means to run without
+// the right proves nothing otherwise.
+inline bool KernelRefusesThisProcess() {
+    const timespec now = ToTimespec(KernelNow());
+    return clock_settime(CLOCK_REALTIME, &now) != 0 && errno == EPERM;
+}
+
+inline bool DropCapSysTimeFromTheEffectiveSet() {
+    cap_t caps = cap_get_proc();
+    const cap_value_t sysTime = CAP_SYS_TIME;
+    const bool dropped = caps && cap_set_flag(caps, CAP_EFFECTIVE, 1, &sysTime, CAP_CLEAR) == 0 &&
+                         cap_set_proc(caps) == 0;
+    cap_free(caps);
+    return dropped && KernelRefusesThisProcess();
+}
+
+inline bool BecomeNobody() {
+    return setgid(65534) == 0 && setuid(65534) == 0 && KernelRefusesThisProcess();
+}
+
+// A process without the right to set the clock, and how it came to be one.
+struct UnprivilegedCaller {
+    const char* name;
+    friend void PrintTo(const UnprivilegedCaller& c, std::ostream* os) { *os << c.name; }
+    bool (*become)();
+};
+
+inline const UnprivilegedCaller kRootWithoutCapSysTime{"RootWithoutCapSysTime",
+                                                       DropCapSysTimeFromTheEffectiveSet};
+inline const UnprivilegedCaller kNobody{"UserNobody", BecomeNobody};
 
 } // namespace orvelle::guest
