@@ -162,6 +162,7 @@ mapfile -d '' shares < <(
     share src "$source_dir" ro
     share build "$build_dir" ro
     share out "$out_dir"
+    [ -d /var/cache/fontconfig ] && share fontcache /var/cache/fontconfig ro
 )
 
 console=$out_dir/console.log
