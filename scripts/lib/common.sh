@@ -9,10 +9,11 @@ ORVELLE_BUILD_PACKAGES=(cmake make g++ qt6-base-dev tzdata fonts-dejavu-core pkg
 
 # What the tests need beyond that: GoogleTest, capsh, and for the tests that set a real clock
 # the throwaway virtual machine: QEMU, a static busybox for its init, cpio and xz to build its
-# boot files (its kernel is downloaded by vm/run-guest.sh), and the system bus, systemd-timedated
-# and polkitd that run inside it, never on this machine.
+# boot files (its kernel is downloaded by vm/run-guest.sh), and what runs inside it, never on
+# this machine: the system bus, systemd-timedated and polkitd, and the X server and xdotool that
+# the shipped window is clicked with.
 ORVELLE_TEST_PACKAGES=(libgtest-dev libcap2-bin qemu-system-x86 busybox-static cpio xz-utils dbus
-    systemd polkitd)
+    systemd polkitd xvfb xdotool)
 
 say() { printf '%s\n' "$*" >&2; }
 die() { say "$*"; exit 1; }
