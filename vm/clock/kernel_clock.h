@@ -13,8 +13,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Direct access to the kernel's clock for the tests that run in the throwaway machine: what
-// they compare the clock operations against shares no code with them.
+// Helpers of the tests that run in the throwaway machine. They read and set the kernel's clock
+// directly, so that what the clock operations are compared against shares no code with them.
 namespace orvelle::guest {
 
 using namespace std::chrono;
@@ -56,14 +56,14 @@ inline constexpr milliseconds kReadingSlack{20};
 // How far a clock just set may be from where it was put when it is read back.
 inline constexpr milliseconds kSetSlack{250};
 
-// The exit status of a child whose `prepare` failed.
-inline constexpr int kNotPrepared = 100;
-
 // Whether the clock was just put at `target`: no earlier, and no later than it has had time to be.
 inline bool ClockIsAt(UtcTime target, milliseconds slack = kSetSlack) {
     const auto off = KernelNow() - target;
     return off >= 0ms && off <= slack;
 }
+
+// The exit status of a child whose `prepare` failed.
+inline constexpr int kNotPrepared = 100;
 
 // Runs `body` in a child process after `prepare`, and gives the child's exit status (body's
 // result), or -1 when it did not exit normally. For what must not happen in the test process
