@@ -60,19 +60,28 @@ run_tests() { # title filter
     "$tests" --gtest_color=no --gtest_brief=1 --gtest_filter="$2" || status=1
 }
 
-# Without systemd, timedated asks nobody about NTP once no NTP service is listed.
-mkdir -p /tmp/ntp-units-aside
-mv "$ntp_lists"/*.list /tmp/ntp-units-aside/ 2>/dev/null
-
 mkdir -p /run/dbus
 [ -s /etc/machine-id ] || dbus-uuidgen >/etc/machine-id
 dbus-daemon --system --fork || exit 1
 wait_for dbus-daemon test -S /run/dbus/system_bus_socket
 
-polkit_answers_nobody YES
-start_polkitd
-start_timedated
+# Each setting gets a fresh polkitd and timedated: a rule file is read when polkitd starts, the
+# NTP unit lists when timedated does, and timedated left alone exits after half a minute.
+setting() { # YES or NO for nobody, whether an NTP service is listed
+    [ -n "${polkitd:-}" ] && stop "$polkitd"
+    [ -n "${timedated:-}" ] && stop "$timedated"
+    polkit_answers_nobody "$1"
+    if [ "$2" = ntp ]; then
+        mkdir -p "$ntp_lists"
+        echo systemd-timesyncd.service >"$ntp_lists/80-orvelle-test.list"
+    else
+        rm -f "$ntp_lists"/*.list
+    fi
+    start_polkitd
+    start_timedated
+}
 
+setting YES no-ntp
 # Every SetTime call on the bus, to show which writes reached it.
 dbus-monitor --system "type='method_call',interface='org.freedesktop.timedate1',member='SetTime'" \
     >/tmp/set-time-calls 2>&1 &
@@ -87,19 +96,12 @@ run_tests "polkit allows" 'Users/AuthorisedCallerTest.*'
 [ "$(calls)" -gt 0 ] || fail "no SetTime call showed on the bus: the writes went another way"
 stop $monitor
 
-stop $polkitd
-polkit_answers_nobody NO
-start_polkitd
+setting NO no-ntp
 run_tests "polkit denies" 'Users/RefusedCallerTest.*/UserNobody'
 
-# With an NTP service listed, timedated would have to ask systemd whether it runs, and there is
-# no systemd here: it refuses every SetTime, as it does while NTP is on.
-stop $polkitd
-polkit_answers_nobody YES
-start_polkitd
-stop $timedated
-echo systemd-timesyncd.service >"$ntp_lists/80-orvelle-test.list"
-start_timedated
+# With an NTP service listed, timedated has to ask systemd whether it runs, and there is no
+# systemd here: it refuses every SetTime, as it does while NTP is on.
+setting YES ntp
 run_tests "timedated refuses" 'Users/RefusedCallerTest.*'
 
 exit $status
