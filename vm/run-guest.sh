@@ -71,11 +71,11 @@ current_kernel_package() {
 # and their modules.dep, and names it in $cache/kernel/current.
 fetch_kernel() {
     local package
-    package=$(current_kernel_package)
+    package=$(current_kernel_package || true)
     if [ -z "$package" ] && [ "$(id -u)" = 0 ]; then
         say "apt knows no kernel package yet; running apt-get update"
         apt-get update -qq >/dev/null 2>&1 || true
-        package=$(current_kernel_package)
+        package=$(current_kernel_package || true)
     fi
     [ -n "$package" ] || die "no Debian kernel package can be had: apt-cache knows no \
 linux-image-amd64 (run apt-get update, or point ORVELLE_VM_CACHE at a filled cache)"
