@@ -4,7 +4,8 @@
 
 namespace orvelle {
 
-// The real clock on Linux: CLOCK_REALTIME, local time by the C library's zone rules.
+// The real clock on Linux: CLOCK_REALTIME, local time by the C library's zone rules. A process
+// that holds CAP_SYS_TIME sets the clock itself; any other asks systemd-timedated to.
 //
 // The kernel takes instants from the epoch up to 2232-04-18 23:47:16 UTC, where settimeofday
 // stops short of the 64-bit nanosecond wraparound in 2262 to leave room for 30 years of

@@ -2,11 +2,19 @@
 
 ORVELLE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# The packages that building the program needs.
-ORVELLE_BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins tzdata fonts-dejavu-core)
+# The packages that building the program needs. The Linux clock backend links libcap (is the
+# right to set the clock held?) and libsystemd (to ask systemd-timedated when it is not).
+ORVELLE_BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins tzdata fonts-dejavu-core
+    pkg-config libcap-dev libsystemd-dev)
 
-# What the tests need beyond that.
-ORVELLE_TEST_PACKAGES=(libgtest-dev libcap2-bin desktop-file-utils appstream)
+# What the tests need beyond that: GoogleTest, capsh, the desktop entry and metainfo checkers,
+# and for the tests that set a real clock the throwaway virtual machine: QEMU, a static busybox
+# for its init, cpio and xz to build its boot files (its kernel is downloaded by
+# vm/run-guest.sh), and what runs inside it, never on this machine: the system bus,
+# systemd-timedated and polkitd, and the X server and xdotool that the shipped window is
+# clicked with.
+ORVELLE_TEST_PACKAGES=(libgtest-dev libcap2-bin desktop-file-utils appstream qemu-system-x86
+    busybox-static cpio xz-utils dbus systemd polkitd xvfb xdotool)
 
 say() { printf '%s\n' "$*" >&2; }
 die() { say "$*"; exit 1; }
