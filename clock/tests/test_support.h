@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <time.h>
+#include <vector>
 
 // Helpers shared by the tests of the clock and of the window.
 namespace orvelle::testing {
@@ -92,6 +93,42 @@ private:
     std::string tz_;
 };
 #endif
+
+// The record with one field replaced, for values that a date string cannot spell.
+inline SYSTEMTIME With(const char* text, DateField field, std::uint16_t value) {
+    SYSTEMTIME r = Record(text);
+    r.*field = value;
+    return r;
+}
+
+// A record with the name of the case it stands for, as tables of refused writes hold them.
+struct NamedRecord {
+    const char* name;
+    SYSTEMTIME record;
+    friend void PrintTo(const NamedRecord& c, std::ostream* os) { *os << c.name; }
+};
+
+// Records that are no real date and time, which every clock must refuse, followed by `more`.
+inline std::vector<NamedRecord> NotRealDateTimes(std::vector<NamedRecord> more = {}) {
+    std::vector<NamedRecord> cases{
+        {"Day32", Record("2026-01-32 10:00:00.000")},
+        {"Day0", Record("2026-01-00 10:00:00.000")},
+        {"Month13", Record("2026-13-15 10:00:00.000")},
+        {"Month0", Record("2026-00-15 10:00:00.000")},
+        {"April31", Record("2026-04-31 10:00:00.000")},
+        {"February29OfACommonYear", Record("2011-02-29 10:00:00.000")},
+        {"February29Of1900", Record("1900-02-29 10:00:00.000")},
+        {"Hour24", Record("2026-06-01 24:00:00.000")},
+        {"HourWrappedBelowZero", With("2026-06-01 10:00:00.000", &SYSTEMTIME::wHour, 65534)},
+        {"Minute60", Record("2026-06-01 10:60:00.000")},
+        {"Second60", Record("2026-06-01 10:00:60.000")},
+        {"Millisecond1000", Record("2026-06-01 10:00:00.1000")},
+        {"YearWrappedBelowZero", With("2026-06-01 10:00:00.000", &SYSTEMTIME::wYear, 65535)},
+        {"AllZero", SYSTEMTIME{}},
+    };
+    cases.insert(cases.end(), more.begin(), more.end());
+    return cases;
+}
 
 } // namespace orvelle::testing
 
