@@ -6,6 +6,7 @@
 #include "window/form_1.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 

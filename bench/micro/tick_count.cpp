@@ -8,6 +8,7 @@
 #include "window/form_1.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdlib>
