@@ -93,9 +93,21 @@ micro_rows() {
 }
 
 # Instructions per tick, from callgrind's totals over the ticks that tick_count ran.
-tick_instructions() {
-    [ -f "$work/callgrind.out" ] || return 0
-    awk '/^totals:|^summary:/ { print int($2 / 1000); exit }' "$work/callgrind.out"
+tick_instructions() { # same-day|new-day
+    [ -f "$work/callgrind.$1" ] || return 0
+    awk -v ticks="$ticks" '/^totals:/ { printf "%.0f\n", $2 / ticks; exit }' "$work/callgrind.$1"
+}
+
+# What passing midnight drew: in the calendar, and anywhere else in the window.
+midnight_rows() {
+    local m=$work/midnight
+    [ -f "$m" ] || return 0
+    local all inside
+    all=$(figure "$m" idle_rects)
+    inside=$(figure "$m" idle_region_rects)
+    row "Drawings when the date changes at midnight" "-" \
+        "$inside in the calendar ($(figure "$m" idle_region_area) of $((232 * 183)) px), $((all - inside)) elsewhere" \
+        "-" "only what changed" "-"
 }
 
 busy_percent() {
@@ -120,11 +132,14 @@ print_table() {
     memory_row "Peak resident memory (VmHWM)" peak_rss_kib
     memory_row "Resident memory 1 s after first drawing (VmRSS)" rss_kib
     idle_rows
+    midnight_rows
     echo
     echo "| Operation, over the simulated clock | Processor time, median of 5 |"
     echo "| --- | --- |"
     micro_rows
-    local ticks
-    ticks=$(tick_instructions)
-    [ -z "$ticks" ] || echo "| \`Timer1Timer\` under callgrind | $ticks instructions per tick |"
+    local kind count
+    for kind in same-day new-day; do
+        count=$(tick_instructions "$kind")
+        [ -z "$count" ] || echo "| \`Timer1Timer\`, $kind, under callgrind | $count instructions per tick |"
+    done
 }
