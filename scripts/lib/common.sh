@@ -3,10 +3,10 @@
 ORVELLE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # The packages that building the program needs.
-ORVELLE_BUILD_PACKAGES=(cmake make g++ qt6-base-dev tzdata fonts-dejavu-core)
+ORVELLE_BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins tzdata fonts-dejavu-core)
 
 # What the tests need beyond that.
-ORVELLE_TEST_PACKAGES=(libgtest-dev libcap2-bin)
+ORVELLE_TEST_PACKAGES=(libgtest-dev libcap2-bin desktop-file-utils appstream)
 
 say() { printf '%s\n' "$*" >&2; }
 die() { say "$*"; exit 1; }
