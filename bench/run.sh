@@ -105,6 +105,17 @@ probe "$orvelle_display" "$work/idle.orvelle" --settle 5 --idle "$idle" --region
     -- "$orvelle"
 wait "$floor_probe"
 
+say "== instructions to first drawing, under callgrind"
+# Repeatable where the timings are not: everything each program runs from its start until a
+# second after its first drawing, when the probe ends it. A program that forks leaves more
+# than one file; the largest is the program itself.
+for name in floor orvelle; do
+    mkdir "$work/startup.$name"
+    probe "$display" "$work/startup.$name.probe" --settle 1 --timeout 120 -- valgrind \
+        --tool=callgrind --log-file="$work/startup.$name/valgrind.log" \
+        --callgrind-out-file="$work/startup.$name/callgrind.%p" "${!name}"
+done
+
 if [ -x "$bin/bench/midnight/bench_midnight" ]; then
     say "== the program passing local midnight"
     probe "$display" "$work/midnight" --settle 1 --idle 5 --region "$calendar" \

@@ -89,13 +89,31 @@ micro_rows() {
     awk -F, '$1 ~ /_median"?$/ { name = $1; gsub(/"|_median/, "", name)
         unit = $5; gsub(/"/, "", unit); t = $4
         if (unit == "us") t *= 1000; else if (unit == "ms") t *= 1e6
-        printf "| `%s` | %.0f ns |\n", name, t }' "$work/micro.csv"
+        if (t >= 1e6) shown = sprintf("%.2f ms", t / 1e6)
+        else if (t >= 1e4) shown = sprintf("%.1f us", t / 1e3)
+        else shown = sprintf("%.0f ns", t)
+        printf "| `%s` | %s |\n", name, shown }' "$work/micro.csv"
 }
 
 # Instructions per tick, from callgrind's totals over the ticks that tick_count ran.
 tick_instructions() { # same-day|new-day
     [ -f "$work/callgrind.$1" ] || return 0
     awk -v ticks="$ticks" '/^totals:/ { printf "%.0f\n", $2 / ticks; exit }' "$work/callgrind.$1"
+}
+
+# The instructions a program ran under callgrind from its start to its end.
+startup_instructions() { # program
+    cat "$work/startup.$1"/callgrind.* 2>/dev/null | awk '/^totals:/ && $2 > most { most = $2 }
+        END { print most + 0 }'
+}
+
+startup_row() {
+    local f o
+    f=$(startup_instructions floor)
+    o=$(startup_instructions orvelle)
+    row "Instructions from start to 1 s after first drawing (callgrind)" \
+        "$(awk -v n="$f" 'BEGIN { printf "%.1f M", n / 1e6 }')" \
+        "$(awk -v n="$o" 'BEGIN { printf "%.1f M", n / 1e6 }')" "$(ratio "$o" "$f")" "-" "-"
 }
 
 # What passing midnight drew: in the calendar, and anywhere else in the window.
@@ -129,6 +147,7 @@ print_table() {
     row "Figure" "Floor (bare Qt window)" "orvelle" "Ratio" "Target" "Met"
     row "---" "---" "---" "---" "---" "---"
     launch_row
+    startup_row
     memory_row "Peak resident memory (VmHWM)" peak_rss_kib
     memory_row "Resident memory 1 s after first drawing (VmRSS)" rss_kib
     idle_rows
