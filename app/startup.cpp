@@ -10,9 +10,12 @@ namespace orvelle {
 
 namespace {
 
+// The sizes a window manager draws a window's icon at. Every size given here is decoded at
+// start-up and sent to the X server with the window, so the large ones, which launchers take
+// from the installed icon theme anyway, would only slow the first drawing.
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/orvelle-%1.png").arg(size), QSize(size, size));
     return icon;
 }
