@@ -26,6 +26,10 @@ int RunOrvelle(char* programName, ClockBackend& clock) {
     // The program takes nothing from its command line: the toolkit sees only its name.
     int argc = 1;
     char* argv[] = {programName, nullptr};
+    // The window brings its own style, font and colours. Left to follow the desktop, the
+    // style would also search the desktop's icon themes, thousands of file probes at start-up,
+    // for the two arrows of the Today calendar.
+    QApplication::setDesktopSettingsAware(false);
     QApplication application(argc, argv);
     // The window is laid out in fixed pixels for classic control metrics; a desktop style
     // with larger controls would clip them.
