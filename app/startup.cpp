@@ -10,9 +10,12 @@ namespace orvelle {
 
 namespace {
 
+// The sizes a window manager draws a window's icon at. Every size given here is decoded at
+// start-up and sent to the X server with the window, so the large ones, which launchers take
+// from the installed icon theme anyway, would only slow the first drawing.
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/orvelle-%1.png").arg(size), QSize(size, size));
     return icon;
 }
@@ -23,6 +26,10 @@ int RunOrvelle(char* programName, ClockBackend& clock) {
     // The program takes nothing from its command line: the toolkit sees only its name.
     int argc = 1;
     char* argv[] = {programName, nullptr};
+    // The window brings its own style, font and colours. Left to follow the desktop, the
+    // style would also search the desktop's icon themes, thousands of file probes at start-up,
+    // for the two arrows of the Today calendar.
+    QApplication::setDesktopSettingsAware(false);
     QApplication application(argc, argv);
     // The window is laid out in fixed pixels for classic control metrics; a desktop style
     // with larger controls would clip them.
